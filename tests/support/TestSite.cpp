@@ -1,0 +1,53 @@
+#include "TestSite.h"
+
+#include "platform/db/Credentials.h"
+#include "site/Home.h"
+#include "site/SiteCreator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <stdexcept>
+
+namespace test {
+
+TestSite::TestSite(bool demo)
+{
+    if (!m_dir.isValid())
+        throw std::runtime_error("no temporary folder");
+    site::SiteOptions o;
+    o.home = m_dir.path() + QStringLiteral("/site");
+    o.company = QStringLiteral("POUSADA TESTE");
+    o.state = QStringLiteral("RJ");
+    o.demo = demo;
+    site::createSite(o);
+}
+
+QString TestSite::databasePath() const { return site::databasePath(m_dir.path() + QStringLiteral("/site")); }
+
+std::unique_ptr<db::Connection> TestSite::connect() const
+{
+    auto c = std::make_unique<db::Connection>();
+    c->setDatabase(databasePath());
+    c->setCredentials(db::kUser, db::kPassword);
+    c->open();
+    return c;
+}
+
+QString serverAddress() { return qEnvironmentVariable("TREV_TEST_SERVER"); }
+
+QString serverDatabaseString(const QString &path) { return serverAddress() + u':' + path; }
+
+void shareWithServer(const QString &folder)
+{
+    // The server runs as the firebird user: it must enter the folder and own the file.
+    QDir dir(folder);
+    while (!dir.isRoot()) {
+        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther | QFile::ReadOther);
+        if (!dir.cdUp())
+            break;
+    }
+    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("firebird:firebird"), folder});
+}
+
+} // namespace test
