@@ -1,14 +1,12 @@
 // trevandoria: the front-desk program.
 
-#include "platform/db/Connection.h"
-#include "platform/db/Credentials.h"
+#include "data/TLogon.h"
 #include "platform/db/FirebirdEnvironment.h"
 #include "site/Home.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QTimer>
 
 int main(int argc, char **argv)
@@ -18,22 +16,21 @@ int main(int argc, char **argv)
     db::prepareFirebirdEnvironment(QCoreApplication::applicationDirPath());
 
     QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Trevandoria: recepção da pousada."));
     parser.addHelpOption();
-    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Pasta do site."), QStringLiteral("PASTA"));
+    const QCommandLineOption home(
+        QStringLiteral("home"),
+        QStringLiteral("Pasta do site (padrão: $TREVANDORIA_HOME, senão %1).").arg(site::defaultHome()),
+        QStringLiteral("PASTA"));
     const QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                           QStringLiteral("Sai assim que a primeira janela aparece (testes e medições)."));
+                                           QStringLiteral("Sai assim que a janela principal aparece (medições)."));
     parser.addOptions({home, quitWhenShown});
     parser.process(app);
 
-    db::Connection connection;
-    connection.setDatabase(site::databasePath(site::resolveHome(parser.value(home))));
-    connection.setCredentials(db::kUser, db::kPassword);
-    try {
-        connection.open();
-    } catch (const db::DbError &e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Trevandoria"), e.message());
-        return 1;
-    }
+    data::TLogon logon(site::resolveHome(parser.value(home)));
+    logon.DataModuleCreate();
+    if (logon.endRequested())
+        return logon.exitCode();
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Trevandoria"));
