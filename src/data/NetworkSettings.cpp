@@ -19,32 +19,39 @@ QString findNetworkSettingsFile(const QString &home)
     return {};
 }
 
-NetworkSettings readNetworkSettings(const QString &home)
+NetworkSettings readNetworkSettings(const QString &home, QString *error)
 {
     NetworkSettings s;
     const QString path = findNetworkSettingsFile(home);
     if (path.isEmpty())
         return s;
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (error)
+            *error = f.errorString();
         return s;
+    }
     QTextStream in(&f);
     s.serverAddress = in.readLine().trimmed();
     s.role = in.readLine().trimmed();
     return s;
 }
 
-bool writeNetworkSettings(const QString &home, const NetworkSettings &settings)
+QString writeNetworkSettings(const QString &home, const NetworkSettings &settings)
 {
+    if (!QDir().mkpath(home))
+        return QStringLiteral("Não foi possível criar a pasta de configuração %1.").arg(home);
     const QString existing = findNetworkSettingsFile(home);
     const QString path = existing.isEmpty() ? QDir(home).filePath(QLatin1String(site::kNetworkSettingsFileName)) : existing;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
+        return f.errorString();
     QTextStream out(&f);
     out << settings.serverAddress << '\n' << settings.role << '\n';
     out.flush();
-    return f.commit();
+    if (!f.commit())
+        return f.errorString();
+    return {};
 }
 
 QString checkedServerAddress(const QString &address)

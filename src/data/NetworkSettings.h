@@ -14,10 +14,12 @@ struct NetworkSettings
 
 // The file's path in the home, whatever the case of its name; empty when there is none.
 QString findNetworkSettingsFile(const QString &home);
-// Reads the file; an absent or unreadable file reads as empty settings.
-NetworkSettings readNetworkSettings(const QString &home);
-// Writes both lines, each ended by a line break, replacing any file of any case.
-bool writeNetworkSettings(const QString &home, const NetworkSettings &settings);
+// Reads the file; an absent or unreadable file reads as empty settings, and `error`
+// (when given) receives the reason a file that exists could not be read.
+NetworkSettings readNetworkSettings(const QString &home, QString *error = nullptr);
+// Writes both lines anew, each ended by a line break, creating the folder when
+// missing and replacing a file of any case. Returns the error text, empty on success.
+QString writeNetworkSettings(const QString &home, const NetworkSettings &settings);
 
 // The start-up check of an address: blanks removed; shorter than 8 characters or
 // not starting with a digit gives an empty address.
