@@ -166,7 +166,8 @@ QString formatValue(const QVariant &value, const QString &pattern)
     if (!number)
         return value.toString();
     // In full: every significant decimal the value carries.
-    return formatNumber(*number, pattern.isEmpty() ? QStringLiteral("0.") + QString(number->scale(), u'#') : pattern);
+    const QString full = number->scale() > 0 ? QStringLiteral("0.") + QString(number->scale(), u'#') : QStringLiteral("0");
+    return formatNumber(*number, pattern.isEmpty() ? full : pattern);
 }
 
 } // namespace report

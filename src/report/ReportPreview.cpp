@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,6 +14,8 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 
 namespace report {
 
@@ -92,7 +95,6 @@ void ReportPreview::showPage(int index)
 void ReportPreview::setZoom(double zoom)
 {
     m_zoom = std::clamp(zoom, 0.25, 8.0);
-    m_zoomLabel->setText(QStringLiteral(" %1% ").arg(qRound(m_zoom * 100)));
     render();
 }
 

@@ -1,5 +1,7 @@
 #include "DatasetModel.h"
 
+#include <ibase.h>
+
 namespace ds {
 
 DatasetModel::DatasetModel(Dataset *dataset, QObject *parent) : QAbstractTableModel(parent), m_dataset(dataset)
@@ -99,6 +101,13 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && role == FieldSizeRole) {
+        const int col = datasetColumn(section);
+        if (col < 0 || col >= m_dataset->fieldCount())
+            return 0;
+        const db::Column &c = m_dataset->column(col);
+        return (c.sqlType == SQL_VARYING || c.sqlType == SQL_TEXT) ? c.length : 0;
+    }
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (!m_columns.isEmpty())

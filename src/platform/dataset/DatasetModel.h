@@ -7,6 +7,10 @@
 
 namespace ds {
 
+// Header role answering a column's width in characters (text columns; 0 otherwise),
+// so grids can share their spare width out by field size.
+inline constexpr int FieldSizeRole = Qt::UserRole + 70;
+
 // The one table model behind every grid: the rows of a dataset, with the columns
 // a screen chooses (all of them when it chooses none). Read-only; edits go through
 // the dataset.

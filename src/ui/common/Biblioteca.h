@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dataset/DatasetModel.h"
+
 #include <QDate>
 #include <QString>
 #include <stdexcept>
@@ -17,9 +19,8 @@ int toColourNumber(const QColor &colour);
 int ClarearCor(int cor, int percentual);
 int EscurecerCor(int cor, int percentual);
 
-// Horizontal header role through which a grid's model gives a column's field size in
-// characters (0 for numeric fields). A column that answers nothing has no field.
-inline constexpr int FieldSizeRole = Qt::UserRole + 70;
+// Grids read a column's field size through the dataset model's header role.
+using ds::FieldSizeRole;
 
 // Columns as wide as their titles, the spare width shared in proportion to field size.
 void AjustarColunasGrid(QTableView *grid);
