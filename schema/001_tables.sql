@@ -249,7 +249,9 @@ CREATE TABLE HISTORICO (
   ID INTEGER NOT NULL,
   HORA VARCHAR(20),
   OPERADOR VARCHAR(15),
-  ACAO VARCHAR(40),
+  -- Wide enough for every action text with its amount and number: a history line
+  -- must never make the action it records fail.
+  ACAO VARCHAR(100),
   CONSTRAINT PK_HISTORICO PRIMARY KEY (ID)
 );
 

@@ -21,7 +21,7 @@ install_packages() {
   fi
 }
 
-BUILD_PACKAGES=(g++ cmake make ccache pkg-config qt6-base-dev libgl-dev firebird-dev libfbclient2
+BUILD_PACKAGES=(g++ cmake make ccache pkg-config qt6-base-dev libgl-dev libx11-dev firebird-dev libfbclient2
                 firebird3.0-server-core firebird3.0-utils)
 
 build() {

@@ -3,11 +3,29 @@
 #include "data/TLogon.h"
 #include "platform/db/FirebirdEnvironment.h"
 #include "site/Home.h"
+#include "ui/main/TFormPrincipal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+
+// Ends the program as soon as its first window is on screen (start-up timing).
+class QuitWhenShown : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow())
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -23,20 +41,25 @@ int main(int argc, char **argv)
         QStringLiteral("Pasta do site (padrão: $TREVANDORIA_HOME, senão %1).").arg(site::defaultHome()),
         QStringLiteral("PASTA"));
     const QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                           QStringLiteral("Sai assim que a janela principal aparece (medições)."));
+                                           QStringLiteral("Sai assim que a primeira janela aparece (medições)."));
     parser.addOptions({home, quitWhenShown});
     parser.process(app);
+
+    QuitWhenShown quitter;
+    if (parser.isSet(quitWhenShown))
+        app.installEventFilter(&quitter);
 
     data::TLogon logon(site::resolveHome(parser.value(home)));
     logon.DataModuleCreate();
     if (logon.endRequested())
         return logon.exitCode();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Trevandoria"));
-    window.resize(1024, 700);
-    window.show();
-    if (parser.isSet(quitWhenShown))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    ui::TFormPrincipal window;
+    if (!window.FormCreate())
+        return 0;
+    // Without a window manager "maximised" means nothing: take the screen's work area too.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    window.showMaximized();
     return app.exec();
 }

@@ -117,7 +117,7 @@ const ColumnKind kSchema[] = {
     {"FORMAPAGA", "ID", kInt, 0, 0},        {"FORMAPAGA", "NOME", kVarchar, 40, 0},
     {"FORMAPAGA", "VALOR", kFloat, 0, 0},   {"FORMAPAGA", "CD", kInt, 0, 0},
     {"HISTORICO", "ID", kInt, 0, 0},        {"HISTORICO", "HORA", kVarchar, 20, 0},
-    {"HISTORICO", "OPERADOR", kVarchar, 15, 0}, {"HISTORICO", "ACAO", kVarchar, 40, 0},
+    {"HISTORICO", "OPERADOR", kVarchar, 15, 0}, {"HISTORICO", "ACAO", kVarchar, 100, 0},
 };
 
 } // namespace

@@ -23,7 +23,7 @@ public:
     {
         QString field;
         QString header;
-        Format format; // empty: the default text of the value
+        Format format = {}; // empty: the default text of the value
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     };
 

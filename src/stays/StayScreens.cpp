@@ -1,0 +1,11 @@
+#include "StayScreens.h"
+
+namespace stays {
+
+StayScreens &stayScreens()
+{
+    static StayScreens screens;
+    return screens;
+}
+
+} // namespace stays

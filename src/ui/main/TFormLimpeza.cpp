@@ -1,0 +1,127 @@
+#include "TFormLimpeza.h"
+
+#include "data/TLogon.h"
+#include "stays/ReservaHotel.h"
+#include "ui/common/Appearance.h"
+#include "ui/common/Arredondador.h"
+#include "ui/common/Biblioteca.h"
+#include "ui/common/MessageBoxes.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+TFormLimpeza::TFormLimpeza(const QString &roomCode, const QString &roomName, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FormLimpeza"));
+    setWindowTitle(QStringLiteral("Liberar quarto"));
+    setModal(true);
+    setFixedSize(380, 230);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    outer->addWidget(Panel2);
+    auto *frame = new QVBoxLayout(Panel2);
+    frame->setContentsMargins(3, 3, 3, 3);
+    frame->setSpacing(0);
+
+    auto *titleRow = new QHBoxLayout;
+    Panel3 = new QLabel(QStringLiteral("Limpeza efetuada"), Panel2);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setAlignment(Qt::AlignCenter);
+    Panel3->setMinimumHeight(32);
+    QFont titleFont = Panel3->font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(11);
+    Panel3->setFont(titleFont);
+    SpeedButton3 = new QToolButton(Panel2);
+    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
+    SpeedButton3->setText(QStringLiteral("X"));
+    SpeedButton3->setAccessibleName(QStringLiteral("Fechar"));
+    SpeedButton3->setAutoRaise(true);
+    titleRow->addWidget(Panel3, 1);
+    titleRow->addWidget(SpeedButton3);
+    frame->addLayout(titleRow);
+
+    Panel4 = new QFrame(Panel2);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    frame->addWidget(Panel4, 1);
+    auto *body = new QVBoxLayout(Panel4);
+    body->setContentsMargins(18, 12, 18, 12);
+    auto *codeRow = new QHBoxLayout;
+    auto *caption = new QLabel(QStringLiteral("Quarto"), Panel4);
+    Label11 = new QLabel(roomCode, Panel4);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    QFont big = Label11->font();
+    big.setPointSize(16);
+    big.setBold(true);
+    Label11->setFont(big);
+    codeRow->addWidget(caption);
+    codeRow->addWidget(Label11);
+    codeRow->addStretch();
+    body->addLayout(codeRow);
+    Label4 = new QLabel(roomName, Panel4);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    body->addWidget(Label4);
+    body->addStretch();
+
+    auto *buttons = new QHBoxLayout;
+    SpeedButton4 = new QPushButton(QStringLiteral("Voltar"), Panel4);
+    SpeedButton4->setObjectName(QStringLiteral("SpeedButton4"));
+    SpeedButton4->setAccessibleName(SpeedButton4->text());
+    SpeedButton4->setAutoDefault(false);
+    BitBtn3 = new QPushButton(QStringLiteral("Liberar quarto"), Panel4);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setAccessibleName(BitBtn3->text());
+    BitBtn3->setDefault(true);
+    buttons->addWidget(SpeedButton4);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn3);
+    body->addLayout(buttons);
+
+    connect(BitBtn3, &QPushButton::clicked, this, &TFormLimpeza::BitBtn3Click);
+    connect(SpeedButton4, &QPushButton::clicked, this, &TFormLimpeza::SpeedButton4Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TFormLimpeza::SpeedButton3Click);
+}
+
+void TFormLimpeza::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFormLimpeza::FormShow()
+{
+    const Appearance &a = appearance();
+    setBackgroundColour(Panel2, a.CorBorda);
+    Panel3->setAutoFillBackground(true);
+    setBackgroundColour(Panel3, a.CorTitulo);
+    Panel3->setStyleSheet(QStringLiteral("color: white;"));
+    setBackgroundColour(Panel4, a.CorFundo);
+    ArredondarForm(this, 20, true, 1, 0);
+    if (parentWidget())
+        move(parentWidget()->window()->geometry().center() - rect().center());
+}
+
+void TFormLimpeza::BitBtn3Click()
+{
+    try {
+        stays::FreeRoom(data::TLogon::instance()->Atualiza, Label11->text());
+    } catch (const db::DbError &e) {
+        critical(this, QStringLiteral("Não foi possível liberar o quarto.\n\n") + e.message());
+        return;
+    }
+    accept();
+}
+
+void TFormLimpeza::SpeedButton4Click() { reject(); }
+void TFormLimpeza::SpeedButton3Click() { reject(); }
+
+} // namespace ui
