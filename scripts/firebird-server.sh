@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts or stops the Firebird server on 127.0.0.1:3050 that the network tests use.
-#   firebird-server.sh start   sets SYSDBA's password, starts fbguard unless a server already answers
-#   firebird-server.sh stop    stops the server only if start started it
+#   firebird-server.sh start   sets SYSDBA's password, starts fbguard unless a server already answers;
+#                              exits 0 when it started one, 10 when one was already answering
+#   firebird-server.sh stop    stops the server that start started
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 PASSWORD="plumfrost"
@@ -18,7 +19,7 @@ start() {
     as_root isql-fb -q -user SYSDBA "$SECURITY_DB" >/dev/null
   if listening; then
     echo "Servidor Firebird já responde em 127.0.0.1:3050"
-    return 0
+    return 10
   fi
   as_root mkdir -p "$RUN_DIR"
   as_root chown firebird:firebird "$RUN_DIR"

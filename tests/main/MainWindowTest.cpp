@@ -4,9 +4,11 @@
 #include "data/TLogon.h"
 #include "support/TestSite.h"
 #include "ui/common/Appearance.h"
+#include "ui/main/RoomBoard.h"
 #include "ui/main/TFormPrincipal.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -191,4 +193,30 @@ TEST_F(MainWindowTest, CashOnlyOperatorKeepsOnlyTheCashAndTheMainExitCommands)
     EXPECT_TRUE(enabled == QStringList{"dxBarLargeButton2"}
                 || enabled == (QStringList{"dxBarLargeButton1", "dxBarLargeButton2"}))
         << enabled.join(u',').toStdString();
+}
+
+TEST(NetworkSite, MainWindowWorksThroughTheServerAsOnOneComputer)
+{
+    if (test::serverAddress().isEmpty())
+        GTEST_SKIP() << "TREV_TEST_SERVER is not set";
+    test::TestSite site(true);
+    test::shareWithServer(site.home());
+    const QString home = site.home() + QStringLiteral("/site");
+    QFile settings(home + QStringLiteral("/SetupRede.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("127.0.0.1\n1\n");
+    settings.close();
+
+    data::TLogon logon(home);
+    logon.DataModuleCreate();
+    ASSERT_TRUE(logon.Logon.database().startsWith(QLatin1String("127.0.0.1:")));
+    logon.Logon.execute(QStringLiteral("update EMPRESA set CAIXA = 3"));
+    TFormPrincipal window;
+    window.EnsureCompanyColumns();
+    window.LoadAppearance();
+    window.ShowCashState();
+    EXPECT_FALSE(window.cashClosed());
+    window.resize(1200, 800);
+    window.BuildRoomBoard();
+    EXPECT_EQ(window.roomBoard()->tileCount(), 12);
 }
