@@ -219,8 +219,10 @@ bool TFormManSen::eventFilter(QObject *watched, QEvent *event)
             DBEdit1Exit();
     } else if (watched == BitBtn3 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            DBEdit1->setEnabled(true);
+        // Right after "&Novo" the name box is open and typing goes there; otherwise it
+        // stays closed, so an existing user is never renamed by a stray key.
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab
+            && DBEdit1->isEnabled()) {
             DBEdit1->setFocus();
             return true;
         }

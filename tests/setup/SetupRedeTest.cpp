@@ -178,3 +178,19 @@ TEST(SetupRede, SaveIntoAFolderThatCannotBeMadeShowsTheErrorAndStaysOpen)
     EXPECT_TRUE(dialogs.shown()[0].text.contains(QLatin1String("file/home")));
     EXPECT_EQ(s.form.result(), 0);
 }
+
+TEST(SetupRede, IPv4CheckNormalisesAnyNumberOfLeadingZeros)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"0010.0.0.1", "10.0.0.1"}, {" 192.168.001.010 ", "192.168.1.10"}, {"000255.0.0.0", "255.0.0.0"},
+        {"1.2.3.256", nullptr},     {"1.2.3.4a", nullptr},                 {"1.2.3", nullptr},
+        {"1.2.3.4.5", nullptr},     {"1..3.4", nullptr},                   {"99999999999.1.1.1", nullptr},
+    };
+    for (const auto &[in, out] : cases) {
+        const auto got = TFormSetupRede::normaliseIPv4(QString::fromLatin1(in));
+        EXPECT_EQ(got.has_value(), out != nullptr) << in;
+        if (got && out) {
+            EXPECT_EQ(*got, QString::fromLatin1(out)) << in;
+        }
+    }
+}

@@ -104,7 +104,7 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation == Qt::Horizontal && role == FieldSizeRole) {
         const int col = datasetColumn(section);
         if (col < 0 || col >= m_dataset->fieldCount())
-            return 0;
+            return {}; // no field behind this column
         const db::Column &c = m_dataset->column(col);
         return (c.sqlType == SQL_VARYING || c.sqlType == SQL_TEXT) ? c.length : 0;
     }

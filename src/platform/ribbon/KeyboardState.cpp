@@ -45,6 +45,11 @@ bool KeyboardStatePanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // A key no widget takes travels up through its parents as the same event.
+        if (key == m_lastKey && key->timestamp() == m_lastKeyTime)
+            return QLabel::eventFilter(watched, event);
+        m_lastKey = key;
+        m_lastKeyTime = key->timestamp();
         bool changed = true;
         switch (key->key()) {
         case Qt::Key_CapsLock:

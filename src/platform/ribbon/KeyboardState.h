@@ -32,6 +32,8 @@ private:
     bool m_num = false;
     bool m_scroll = false;
     bool m_overwrite = false;
+    const QEvent *m_lastKey = nullptr;
+    quint64 m_lastKeyTime = 0;
 };
 
 } // namespace platform

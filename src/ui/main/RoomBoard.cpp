@@ -136,8 +136,10 @@ void RoomBoard::ClearRoomBoard()
 void RoomBoard::BuildRoomBoard()
 {
     QWidget *viewport = m_scrollBox->viewport();
+    // Centred in the area the label lives in: the window's client area.
+    const QWidget *area = m_wait->parentWidget() ? m_wait->parentWidget() : viewport;
     m_wait->adjustSize();
-    m_wait->move((viewport->width() - m_wait->width()) / 2, (viewport->height() - m_wait->height()) / 2);
+    m_wait->move((area->width() - m_wait->width()) / 2, (area->height() - m_wait->height()) / 2);
     board()->hide();
     m_wait->show();
     m_wait->raise();

@@ -117,7 +117,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent) : QMainWindow(parent)
     ScrollBox1->setWidget(board);
     layout->addWidget(ScrollBox1, 1);
 
-    Aguarde = new QLabel(QStringLiteral("AGUARDE... Atualizando mapa"), ScrollBox1->viewport());
+    Aguarde = new QLabel(QStringLiteral("AGUARDE... Atualizando mapa"), central);
     Aguarde->setObjectName(QStringLiteral("Aguarde"));
     Aguarde->hide();
     setCentralWidget(central);

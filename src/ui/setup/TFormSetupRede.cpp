@@ -36,7 +36,7 @@ TFormSetupRede::TFormSetupRede(const QString &home, QWidget *parent)
     pnlOuter->setObjectName(QStringLiteral("pnlOuter"));
     outerLayout->addWidget(pnlOuter);
     auto *layout = new QVBoxLayout(pnlOuter);
-    layout->setContentsMargins(3, 3, 3, 12);
+    layout->setContentsMargins(3, 3, 3, 3);
 
     pnlHeader = new QLabel(QStringLiteral("CONFIGURACAO DE REDE"), pnlOuter);
     pnlHeader->setObjectName(QStringLiteral("pnlHeader"));
@@ -49,9 +49,12 @@ TFormSetupRede::TFormSetupRede(const QString &home, QWidget *parent)
     pnlHeader->setFont(headerFont);
     layout->addWidget(pnlHeader);
 
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(16, 8, 16, 0);
-    layout->addLayout(body);
+    // The content sits on its own panel in the body colour, inside the border colour.
+    pnlContent = new QFrame(pnlOuter);
+    pnlContent->setObjectName(QStringLiteral("pnlContent"));
+    layout->addWidget(pnlContent, 1);
+    auto *body = new QVBoxLayout(pnlContent);
+    body->setContentsMargins(16, 8, 16, 12);
 
     lblDescription = new QLabel(QStringLiteral("Escolha como este computador será usado. Em um terminal, informe o "
                                                "endereço do computador servidor."),
@@ -192,6 +195,7 @@ void TFormSetupRede::showEvent(QShowEvent *event)
     const Appearance &a = appearance();
     setBackgroundColour(pnlOuter, a.CorBorda);
     pnlHeader->setStyleSheet(QStringLiteral("background: %1; color: white;").arg(toQColor(a.CorTitulo).name()));
+    setBackgroundColour(pnlContent, a.CorFundo);
     setBackgroundColour(pnlModeInfo, a.CorFundo);
     ArredondarPainel(pnlOuter);
     ArredondarForm(this);
@@ -235,14 +239,16 @@ std::optional<QString> TFormSetupRede::normaliseIPv4(const QString &text)
         return std::nullopt;
     QStringList numbers;
     for (const QString &part : parts) {
-        if (part.isEmpty() || part.size() > 3)
+        if (part.isEmpty())
             return std::nullopt;
-        for (const QChar c : part)
+        int n = 0;
+        for (const QChar c : part) {
             if (c < u'0' || c > u'9')
                 return std::nullopt;
-        const int n = part.toInt();
-        if (n > 255)
-            return std::nullopt;
+            n = n * 10 + (c.unicode() - u'0');
+            if (n > 255) // leading zeros are fine, a large value is not
+                return std::nullopt;
+        }
         numbers << QString::number(n);
     }
     return numbers.join(u'.');

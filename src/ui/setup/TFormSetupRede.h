@@ -47,6 +47,7 @@ private:
 
     QFrame *pnlOuter;
     QLabel *pnlHeader;
+    QFrame *pnlContent;
     QLabel *lblDescription;
     QGroupBox *rgComputerType;
     QButtonGroup *m_choice;
