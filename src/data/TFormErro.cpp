@@ -1,4 +1,5 @@
 #include "TFormErro.h"
+#include "ui/common/FormParts.h"
 
 #include "ui/common/Arredondador.h"
 
@@ -50,12 +51,8 @@ TFormErro::TFormErro(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *abortar = new QPushButton(QStringLiteral("Abortar"), this);
-    abortar->setObjectName(QStringLiteral("Button1"));
-    abortar->setAccessibleName(abortar->text());
-    auto *conectar = new QPushButton(QStringLiteral("Conectar"), this);
-    conectar->setObjectName(QStringLiteral("Button2"));
-    conectar->setAccessibleName(conectar->text());
+    auto *abortar = ui::namedButton(this, QStringLiteral("Button1"), QStringLiteral("Abortar"));
+    auto *conectar = ui::namedButton(this, QStringLiteral("Button2"), QStringLiteral("Conectar"));
     conectar->setDefault(true);
     buttons->addWidget(abortar);
     buttons->addWidget(conectar);

@@ -130,9 +130,9 @@ std::optional<db::Decimal> toDecimal(const QVariant &value)
         const double v = value.toDouble();
         if (!std::isfinite(v))
             return std::nullopt;
-        // Six places keep what a single-precision amount meant (0.1f is 0.1) and
-        // still leave room for twelve integer digits.
-        return db::Decimal::fromDouble(v, std::fabs(v) < 1e12 ? 6 : 0);
+        // A single-precision amount means what its 7 digits say (150.1f is 150.1), so
+        // thousands of them still sum to the cent.
+        return db::Decimal::fromSignificant(v, value.typeId() == QMetaType::Float ? 7 : 15);
     }
     if (isNumber(value))
         return db::Decimal::fromInt(value.toLongLong());

@@ -50,3 +50,23 @@ TEST(Decimal, ParsesRoundsAndPrintsExactly)
         EXPECT_FALSE(Decimal::parse(QString::fromUtf8(bad)).has_value()) << bad;
     EXPECT_EQ(Decimal(1, 1) + Decimal(25, 2), Decimal(35, 2));
 }
+
+TEST(Decimal, FloatingValuesMeanWhatTheirDigitsSay)
+{
+    struct Case
+    {
+        double value;
+        int digits;
+        const char *text;
+    } cases[] = {
+        {150.1f, 7, "150.1"}, {0.1f, 7, "0.1"}, {-2.5f, 7, "-2.5"}, {1234567.0f, 7, "1234567"},
+        {0.285, 15, "0.285"}, {0.1 + 0.2, 15, "0.3"}, {0.0, 7, "0"}, {1e-9, 7, "0.000000001"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Decimal::fromSignificant(c.value, c.digits).toString(), QString::fromLatin1(c.text)) << c.text;
+    // Five thousand amounts of 150,10 stored as FLOAT add up to the cent.
+    Decimal sum;
+    for (int i = 0; i < 5000; ++i)
+        sum = sum + Decimal::fromSignificant(150.1f, 7);
+    EXPECT_EQ(sum.toString(), QStringLiteral("750500.0"));
+}

@@ -54,9 +54,9 @@ db::Decimal Field::asDecimal() const
     if (v.userType() == qMetaTypeId<db::Decimal>())
         return v.value<db::Decimal>();
     if (v.typeId() == QMetaType::Float)
-        return db::Decimal::parse(QString::number(v.toFloat(), 'g', 7)).value_or(db::Decimal());
+        return db::Decimal::fromSignificant(v.toFloat(), 7);
     if (v.typeId() == QMetaType::Double)
-        return db::Decimal::parse(QString::number(v.toDouble(), 'g', 15)).value_or(db::Decimal());
+        return db::Decimal::fromSignificant(v.toDouble(), 15);
     if (v.typeId() == QMetaType::QString)
         return db::Decimal::parse(v.toString()).value_or(db::Decimal());
     return db::Decimal::fromInt(v.toLongLong());
@@ -228,8 +228,10 @@ db::BoundValue boundForColumn(const db::Column &column, const QVariant &value)
     auto decimalOf = [&](const QVariant &v) -> std::optional<db::Decimal> {
         if (v.userType() == qMetaTypeId<db::Decimal>())
             return v.value<db::Decimal>();
-        if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
-            return db::Decimal::parse(QString::number(v.toDouble(), 'g', 15));
+        if (v.typeId() == QMetaType::Float)
+            return db::Decimal::fromSignificant(v.toFloat(), 7);
+        if (v.typeId() == QMetaType::Double)
+            return db::Decimal::fromSignificant(v.toDouble(), 15);
         return db::Decimal::parse(v.toString());
     };
     switch (column.sqlType) {

@@ -1,5 +1,6 @@
 #include "Decimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -19,6 +20,24 @@ Decimal Decimal::fromDouble(double v, int scale)
 {
     const double scaled = v * static_cast<double>(pow10(scale));
     return Decimal(static_cast<std::int64_t>(std::llround(scaled)), scale);
+}
+
+Decimal Decimal::fromSignificant(double v, int significantDigits)
+{
+    if (v == 0 || !std::isfinite(v))
+        return Decimal();
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    const int scale = std::clamp(significantDigits - 1 - exponent, 0, 18);
+    // Beyond 18 integer digits a scaled 64-bit integer cannot hold the value.
+    if (std::fabs(v) * std::pow(10.0, scale) >= 9.2e18)
+        return Decimal::fromDouble(v, 0);
+    Decimal d = Decimal::fromDouble(v, scale);
+    // Drop the zeros the rounding left at the end.
+    while (d.m_scale > 0 && d.m_units % 10 == 0) {
+        d.m_units /= 10;
+        --d.m_scale;
+    }
+    return d;
 }
 
 std::optional<Decimal> Decimal::parse(const QString &text)

@@ -17,6 +17,9 @@ public:
     static Decimal fromInt(std::int64_t v) { return Decimal(v, 0); }
     // Rounds half away from zero to the given scale.
     static Decimal fromDouble(double v, int scale);
+    // What a binary floating value means to its precision: a FLOAT column carries 7
+    // significant digits (150.1f is 150.1, not 150.100006), a double 15.
+    static Decimal fromSignificant(double v, int significantDigits);
     // Accepts "12", "-0.285", "1,50" (either separator); nullopt on anything else.
     static std::optional<Decimal> parse(const QString &text);
 

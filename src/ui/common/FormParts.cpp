@@ -32,6 +32,14 @@ QPushButton *titleCloseButton(QWidget *parent, const QString &objectName)
     return button;
 }
 
+QPushButton *namedButton(QWidget *parent, const QString &objectName, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(caption);
+    return button;
+}
+
 QLineEdit *captionedEdit(QWidget *parent, QLabel *&caption, const QString &captionName, const QString &text,
                          const QString &editName)
 {

@@ -1,4 +1,5 @@
 #include "TFormLimpeza.h"
+#include "ui/common/FormParts.h"
 
 #include "data/TLogon.h"
 #include "stays/ReservaHotel.h"
@@ -73,13 +74,9 @@ TFormLimpeza::TFormLimpeza(const QString &roomCode, const QString &roomName, QWi
     body->addStretch();
 
     auto *buttons = new QHBoxLayout;
-    SpeedButton4 = new QPushButton(QStringLiteral("Voltar"), Panel4);
-    SpeedButton4->setObjectName(QStringLiteral("SpeedButton4"));
-    SpeedButton4->setAccessibleName(SpeedButton4->text());
+    SpeedButton4 = ui::namedButton(Panel4, QStringLiteral("SpeedButton4"), QStringLiteral("Voltar"));
     SpeedButton4->setAutoDefault(false);
-    BitBtn3 = new QPushButton(QStringLiteral("Liberar quarto"), Panel4);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setAccessibleName(BitBtn3->text());
+    BitBtn3 = ui::namedButton(Panel4, QStringLiteral("BitBtn3"), QStringLiteral("Liberar quarto"));
     BitBtn3->setDefault(true);
     buttons->addWidget(SpeedButton4);
     buttons->addStretch();

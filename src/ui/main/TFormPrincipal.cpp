@@ -9,10 +9,15 @@
 #include "data/HandOver.h"
 #include "data/Historico.h"
 #include "data/TLogon.h"
+#include "finance/TFormCaixa.h"
+#include "finance/TFormFormaPaga.h"
+#include "finance/TFormImpCaixa.h"
+#include "finance/TFormMovFinanceiro.h"
 #include "platform/ribbon/KeyboardState.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/Biblioteca.h"
 #include "ui/common/Mensagem.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/setup/TFormSetupRede.h"
 
 #include <QAction>
@@ -163,6 +168,10 @@ void TFormPrincipal::buildRibbon()
         action->setEnabled(false);
         group->addCommand(action);
     }
+    handle("dxBarLargeButton4", &TFormPrincipal::dxBarLargeButton4Click);
+    handle("dxBarLargeButton1", &TFormPrincipal::dxBarLargeButton1Click);
+    handle("dxBarLargeButton30", &TFormPrincipal::dxBarLargeButton30Click);
+    handle("dxBarLargeButton14", &TFormPrincipal::dxBarLargeButton14Click);
     handle("dxBarLargeButton2", &TFormPrincipal::dxBarLargeButton2Click);
     handle("dxBarLargeButton13", &TFormPrincipal::dxBarLargeButton13Click);
     handle("dxBarLargeButton25", &TFormPrincipal::dxBarLargeButton25Click);
@@ -386,22 +395,48 @@ void TFormPrincipal::EnableOnlyCommands(const QString &a, const QString &b)
 
 void TFormPrincipal::Image3Click() { close(); }
 
+// Each screen reports its own database errors; one that cannot even start says so here.
+template <typename Form, typename After>
+static void openScreen(QWidget *parent, After after)
+{
+    try {
+        Form form(parent);
+        form.exec();
+    } catch (const db::DbError &e) {
+        critical(parent, e.message());
+    }
+    after();
+}
+
+void TFormPrincipal::dxBarLargeButton4Click()
+{
+    data::handOverText.clear();
+    openScreen<finance::TFormImpCaixa>(this, [] {});
+}
+
+void TFormPrincipal::dxBarLargeButton1Click()
+{
+    data::checkInRequested = false;
+    data::handOverText.clear();
+    openScreen<finance::TFormCaixa>(this, [this] { ShowCashState(); });
+}
+
+void TFormPrincipal::dxBarLargeButton30Click()
+{
+    data::handOverText.clear();
+    openScreen<finance::TFormMovFinanceiro>(this, [] {});
+}
+
+void TFormPrincipal::dxBarLargeButton14Click() { openScreen<finance::TFormFormaPaga>(this, [] {}); }
+
 void TFormPrincipal::dxBarLargeButton2Click() { close(); }
 void TFormPrincipal::dxBarLargeButton13Click() { close(); }
 void TFormPrincipal::dxBarLargeButton25Click() { close(); }
 void TFormPrincipal::dxBarLargeButton17Click() { close(); }
 
-void TFormPrincipal::dxBarLargeButton20Click()
-{
-    acesso::TFormManSen form(this);
-    form.exec();
-}
+void TFormPrincipal::dxBarLargeButton20Click() { openScreen<acesso::TFormManSen>(this, [] {}); }
 
-void TFormPrincipal::dxBarLargeButton33Click()
-{
-    data::TFormHistorico form(this);
-    form.exec();
-}
+void TFormPrincipal::dxBarLargeButton33Click() { openScreen<data::TFormHistorico>(this, [] {}); }
 
 void TFormPrincipal::dxBarLargeButton29Click() { BuildRoomBoard(); }
 

@@ -60,6 +60,10 @@ public:
     static QString cashStateText(int cashNumber, const QString &operatorName);
 
     // Command handlers: one per ribbon command.
+    void dxBarLargeButton4Click();
+    void dxBarLargeButton1Click();
+    void dxBarLargeButton30Click();
+    void dxBarLargeButton14Click();
     void dxBarLargeButton2Click();
     void dxBarLargeButton13Click();
     void dxBarLargeButton25Click();

@@ -1,4 +1,5 @@
 #include "TFormSetupRede.h"
+#include "ui/common/FormParts.h"
 
 #include "data/NetworkSettings.h"
 #include "ui/common/Appearance.h"
@@ -109,13 +110,9 @@ TFormSetupRede::TFormSetupRede(const QString &home, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    btnCancel = new QPushButton(QStringLiteral("VOLTAR"), pnlOuter);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAccessibleName(btnCancel->text());
+    btnCancel = ui::namedButton(pnlOuter, QStringLiteral("btnCancel"), QStringLiteral("VOLTAR"));
     btnCancel->setAutoDefault(false);
-    btnSave = new QPushButton(QStringLiteral("SALVAR CONFIGURAÇÃO"), pnlOuter);
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSave->setAccessibleName(btnSave->text());
+    btnSave = ui::namedButton(pnlOuter, QStringLiteral("btnSave"), QStringLiteral("SALVAR CONFIGURAÇÃO"));
     btnSave->setDefault(true);
     buttons->addWidget(btnCancel);
     buttons->addWidget(btnSave);
