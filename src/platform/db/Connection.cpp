@@ -242,14 +242,20 @@ struct Connection::Impl
         }
     }
 
-    Prepared &prepare(const QString &sql, isc_tr_handle tr)
+    // The cached statement for this text, moved to the front; nullptr when not prepared yet.
+    Prepared *cached(const QString &sql)
     {
         for (auto it = cache.begin(); it != cache.end(); ++it) {
             if (it->key == sql) {
                 cache.splice(cache.begin(), cache, it);
-                return cache.front();
+                return &cache.front();
             }
         }
+        return nullptr;
+    }
+
+    Prepared &prepare(const QString &sql, isc_tr_handle tr)
+    {
         cache.emplace_front();
         Prepared &p = cache.front();
         p.key = sql;
@@ -555,8 +561,8 @@ struct Connection::Impl
     {
         // Preparing needs a transaction; a short read-only one does, also inside an explicit one.
         isc_tr_handle prepTr = explicitTr;
-        Prepared *p = nullptr;
-        {
+        Prepared *p = cached(sql);
+        if (!p) {
             bool ownPrepTr = false;
             if (!prepTr) {
                 prepTr = startTransaction(true);
