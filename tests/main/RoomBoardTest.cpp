@@ -249,3 +249,20 @@ TEST_F(RoomBoardTest, HoverLowersAndRaisesTheTile)
     board.TileMouseLeave(tile("0101")->findChild<QFrame *>(QStringLiteral("FX0101")));
     EXPECT_EQ(tile("0101")->frameShadow(), QFrame::Raised);
 }
+
+TEST_F(RoomBoardTest, TilesAreReachedAndOpenedFromTheKeyboard)
+{
+    addRooms("STANDARD", 1, 2, 101);
+    board.BuildRoomBoard();
+    scroll.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&scroll));
+    tile("0101")->setFocus();
+    EXPECT_EQ(tile("0101")->frameShadow(), QFrame::Sunken);
+    QTest::keyClick(tile("0101"), Qt::Key_Tab);
+    EXPECT_TRUE(tile("0102")->hasFocus());
+    EXPECT_EQ(tile("0101")->frameShadow(), QFrame::Raised);
+    QTest::keyClick(tile("0102"), Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].handOverText, QStringLiteral("0102#Fazer CheckIn"));
+    EXPECT_EQ(tile("0102")->accessibleName(), QStringLiteral("Quarto 0102"));
+}

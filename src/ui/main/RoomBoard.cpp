@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollArea>
@@ -222,6 +223,8 @@ void RoomBoard::createTile(const QString &code, int state, int left, int top)
     tile->setAutoFillBackground(true);
     tile->setProperty("tag", numeric ? tag : 0);
     tile->setAccessibleName(QStringLiteral("Quarto ") + c4);
+    // Tiles are reached with Tab and opened with Enter or Space, as with a click.
+    tile->setFocusPolicy(Qt::StrongFocus);
 
     auto *strip = new QFrame(tile);
     strip->setObjectName(QStringLiteral("FX") + c4);
@@ -411,10 +414,20 @@ bool RoomBoard::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (widget && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            RoomTileClick(widget);
+            return true;
+        }
+        break;
+    }
     case QEvent::Enter:
+    case QEvent::FocusIn:
         TileMouseEnter(widget);
         break;
     case QEvent::Leave:
+    case QEvent::FocusOut:
         TileMouseLeave(widget);
         break;
     default:
