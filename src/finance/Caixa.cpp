@@ -33,7 +33,7 @@ void setCompanyCashState(ds::Query &q, int caixa, const QDateTime &when, double 
     q.param(QStringLiteral("CAIXA")).setInteger(caixa);
     if (when.isValid()) {
         q.param(QStringLiteral("DATA")).setDate(when.date());
-        q.param(QStringLiteral("HORA")).setTime(when.time());
+        q.param(QStringLiteral("HORA")).setTime(QTime(when.time().hour(), when.time().minute(), when.time().second()));
     } else {
         q.param(QStringLiteral("DATA")).clear();
         q.param(QStringLiteral("HORA")).clear();

@@ -49,7 +49,7 @@ void GravarPagamentoReserva(ds::Query &q, const QString &historico, int reserva,
     q.addSql(QStringLiteral("(GEN_ID(FINANCEIRO,1), :DATA, :HORA, :CREDITO, :VALOR, :HISTORICO, :RESERVA, :CLIENTE, "
                             ":PERMANENCIA, :TIPO, :ATENDENTE, :CAIXA, :NOTA)"));
     q.param(QStringLiteral("DATA")).setDate(now.date());
-    q.param(QStringLiteral("HORA")).setTime(now.time());
+    q.param(QStringLiteral("HORA")).setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
     q.param(QStringLiteral("CREDITO")).setDouble(valor);
     q.param(QStringLiteral("VALOR")).setDouble(valor);
     q.param(QStringLiteral("HISTORICO")).setString(historico);
@@ -88,7 +88,7 @@ void GravarFinanceiro(data::TLogon &dm, const QString &historico, const QString 
                             "CAIXA) VALUES (GEN_ID(FINANCEIRO, 1), :DATA, :HORA, :HISTORICO, :ATENDENTE, :VALOR, :NOTA, "
                             ":PERMANENCIA,  :CAIXA)"));
     q.param(QStringLiteral("DATA")).setDate(now.date());
-    q.param(QStringLiteral("HORA")).setTime(now.time());
+    q.param(QStringLiteral("HORA")).setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
     q.param(QStringLiteral("HISTORICO")).setString(historico);
     q.param(QStringLiteral("ATENDENTE")).setString(atendente);
     q.param(QStringLiteral("VALOR")).setDouble(valor);

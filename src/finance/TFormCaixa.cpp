@@ -147,8 +147,10 @@ bool TFormCaixa::eventFilter(QObject *watched, QEvent *event)
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString typed = key->text();
-        // Keys that type nothing (arrows, Delete, shortcuts) are the edit's own.
-        if (typed.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Only typed characters are filtered: Tab, Delete, Escape, arrows and shortcuts
+        // stay the edit's and the window's own.
+        if (typed.size() == 1 && typed.at(0).isPrint()
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             QString rest = Edit1->text();
             if (Edit1->hasSelectedText())
                 rest.remove(Edit1->selectionStart(), Edit1->selectedText().size());

@@ -37,14 +37,12 @@ TFormMovFinanceiro::TFormMovFinanceiro(QWidget *parent)
     Label2 = new QLabel(QStringLiteral("Periodo"), body());
     Label2->setObjectName(QStringLiteral("Label2"));
     DateTimePicker1 = newDatePicker(QStringLiteral("DateTimePicker1"), first, body());
-    DateTimePicker1->setAccessibleName(Label2->text());
-    DateTimePicker1->setAccessibleDescription(QStringLiteral("Data inicial"));
+    DateTimePicker1->setAccessibleName(QStringLiteral("Data inicial"));
     Label2->setBuddy(DateTimePicker1);
     Label3 = new QLabel(QStringLiteral("a"), body());
     Label3->setObjectName(QStringLiteral("Label3"));
     DateTimePicker2 = newDatePicker(QStringLiteral("DateTimePicker2"), first.addMonths(1).addDays(-1), body());
-    DateTimePicker2->setAccessibleName(Label3->text());
-    DateTimePicker2->setAccessibleDescription(QStringLiteral("Data final"));
+    DateTimePicker2->setAccessibleName(QStringLiteral("Data final"));
     Label3->setBuddy(DateTimePicker2);
 
     BitBtn1 = ui::namedButton(body(), QStringLiteral("BitBtn1"), QStringLiteral("Imprimir relatorio"));

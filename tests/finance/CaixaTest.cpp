@@ -196,3 +196,18 @@ TEST_F(CashTest, AFailedOpeningIsReportedAndLeavesTheCashClosed)
         << dialogs.shown()[0].text.toStdString();
     EXPECT_EQ(company().caixa.toInt(), 0);
 }
+
+TEST_F(CashTest, TheAmountBoxFiltersTypedCharactersOnlyAndTabLeavesIt)
+{
+    CashScreen s;
+    s.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s.form));
+    s.type(QStringLiteral("12a,5,0x"));
+    EXPECT_EQ(s.box->text(), QStringLiteral("12,50"));
+    s.box->setFocus();
+    s.box->setCursorPosition(0);
+    QTest::keyClick(s.box, Qt::Key_Delete);
+    EXPECT_EQ(s.box->text(), QStringLiteral("2,50"));
+    QTest::keyClick(s.box, Qt::Key_Tab);
+    EXPECT_FALSE(s.box->hasFocus());
+}
