@@ -5,6 +5,7 @@
 #include "site/SiteCreator.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <stdexcept>
@@ -47,7 +48,16 @@ void shareWithServer(const QString &folder)
         if (!dir.cdUp())
             break;
     }
-    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("firebird:firebird"), folder});
+    // As root the files become the server's; otherwise they are opened to every user.
+    if (QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("firebird:firebird"), folder}) != 0) {
+        QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const auto extra = it.fileInfo().isDir() ? (QFile::ReadOther | QFile::ExeOther | QFile::WriteOther)
+                                                     : (QFile::ReadOther | QFile::WriteOther);
+            QFile::setPermissions(path, QFile::permissions(path) | extra);
+        }
+    }
 }
 
 } // namespace test
