@@ -40,6 +40,10 @@ void OutputReport(report::Report &report, const ReportSettings &settings, const 
     if (destination.kind == report::Destination::Kind::None)
         return;
     report.load(settings.templateFor(template58, template80));
+    if (!report.loadError().isEmpty()) {
+        ui::critical(parent, report.loadError());
+        return;
+    }
     if (destination.kind == report::Destination::Kind::Printer) {
         if (report.print(destination.printerName))
             return;

@@ -26,13 +26,20 @@ bool Report::load(const QString &name)
 {
     m_name = name;
     m_template.reset();
+    m_loadError.clear();
     QFile file(locateTemplate(name));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (file.fileName().isEmpty())
+        return false; // no such template: an empty report, and nothing to say
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_loadError = QStringLiteral("Não foi possível ler o modelo de relatório %1 em %2: %3")
+                          .arg(name, QFileInfo(file.fileName()).absolutePath(), file.errorString());
         return false;
+    }
     QString error;
     m_template = Template::parse(file.readAll(), &error);
     if (!m_template)
-        qWarning("report template %s: %s", qPrintable(file.fileName()), qPrintable(error));
+        m_loadError = QStringLiteral("O modelo de relatório %1 em %2 está com defeito: %3")
+                          .arg(name, QFileInfo(file.fileName()).absolutePath(), error);
     return m_template.has_value();
 }
 

@@ -40,9 +40,12 @@ struct Destination
 class Report
 {
 public:
-    // Reads the template found by locateTemplate(). A missing or unreadable file
-    // leaves the report empty (no pages) and returns false; nothing is shown.
+    // Reads the template found by locateTemplate(). A missing file leaves the report
+    // empty (no pages) and returns false, with nothing to say; a file that cannot be
+    // read or parsed does the same and leaves the reason, naming the file and its
+    // folder, in loadError() for the screen to show.
     bool load(const QString &name);
+    QString loadError() const { return m_loadError; }
     bool isEmpty() const { return !m_template.has_value(); }
     QString templateName() const { return m_name; }
 
@@ -65,6 +68,7 @@ public:
 
 private:
     QString m_name;
+    QString m_loadError;
     std::optional<Template> m_template;
     Sources m_sources;
     Variables m_variables;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -255,6 +256,13 @@ TEST(Report, MissingOrBrokenTemplateGivesAnEmptyReportAndNoWindow)
         Report report = listReport({{"A", "x", 1, 1}});
         EXPECT_FALSE(report.load(name));
         EXPECT_TRUE(report.isEmpty());
+        // A missing template says nothing; a broken one names itself and its folder.
+        if (name == QLatin1String("NaoExiste.json")) {
+            EXPECT_TRUE(report.loadError().isEmpty());
+        } else {
+            EXPECT_TRUE(report.loadError().contains(QFileInfo(name).fileName())) << report.loadError().toStdString();
+            EXPECT_TRUE(report.loadError().contains(folder.path())) << report.loadError().toStdString();
+        }
 
         ReportCapture capture;
         report.output(Destination::fromSettings("Visualizar", 0));
