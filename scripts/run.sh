@@ -3,7 +3,8 @@
 # (unless one is there) and starts the program on it with the embedded engine.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${BUILD_PACKAGES[@]}"
+# The login screen's captions carry emoji: a font that has them.
+install_packages "${BUILD_PACKAGES[@]}" fonts-noto-color-emoji
 build
 
 HOME_DIR="${TREVANDORIA_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/trevandoria}"
