@@ -37,16 +37,8 @@ TFormAcessos::TFormAcessos(QWidget *parent)
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Label1 = new QLabel(QStringLiteral("Acesso Restrito"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = ui::titleLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Acesso Restrito"), 14);
     Label1->setAlignment(Qt::AlignCenter);
-    QFont titleFont = Label1->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    QPalette titlePalette = Label1->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(titlePalette);
 
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));

@@ -1,5 +1,7 @@
 #include "TelaFinanceira.h"
 
+#include "ui/common/FormParts.h"
+
 #include "ui/common/Appearance.h"
 #include "ui/common/Arredondador.h"
 #include "ui/common/Biblioteca.h"
@@ -24,23 +26,9 @@ TelaFinanceira::TelaFinanceira(const QString &caption, const QString &title, QWi
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAutoFillBackground(true);
     Panel1->installEventFilter(this);
-    Label1 = new QLabel(title, Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont titleFont = Label1->font();
-    titleFont.setPointSize(12);
-    titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    QPalette titlePalette = Label1->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(titlePalette);
+    Label1 = ui::titleLabel(Panel1, QStringLiteral("Label1"), title);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SpeedButton3 = new QPushButton(QStringLiteral("X"), Panel1);
-    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-    SpeedButton3->setAccessibleName(QStringLiteral("Fechar"));
-    SpeedButton3->setToolTip(QStringLiteral("Fechar"));
-    SpeedButton3->setAutoDefault(false);
-    SpeedButton3->setFocusPolicy(Qt::NoFocus);
-    SpeedButton3->setFixedSize(30, 26);
+    SpeedButton3 = ui::titleCloseButton(Panel1, QStringLiteral("SpeedButton3"));
     connect(SpeedButton3, &QPushButton::clicked, this, &TelaFinanceira::SpeedButton3Click);
 
     auto *titleLayout = new QHBoxLayout(Panel1);

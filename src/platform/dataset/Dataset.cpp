@@ -19,7 +19,7 @@ QString Field::asString() const
     const QVariant v = value();
     if (v.isNull())
         return {};
-    if (v.canConvert<db::Decimal>() && v.userType() == qMetaTypeId<db::Decimal>())
+    if (v.userType() == qMetaTypeId<db::Decimal>())
         return v.value<db::Decimal>().toString();
     if (v.typeId() == QMetaType::QDate)
         return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
@@ -98,7 +98,6 @@ void Dataset::close()
 
 void Dataset::setResult(db::ResultSet result)
 {
-    const int base = static_cast<int>(result.columns.size());
     m_columns = std::move(result.columns);
     m_rows = std::move(result.rows);
     for (const Calculated &c : std::as_const(m_calculated)) {
@@ -112,7 +111,6 @@ void Dataset::setResult(db::ResultSet result)
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
     m_eof = m_rows.isEmpty();
-    Q_UNUSED(base);
     emit reset();
     emit currentChanged(m_current);
 }

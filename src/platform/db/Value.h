@@ -10,8 +10,8 @@
 
 namespace db {
 
-// The types a parameter can be bound as. The caller always says which one, as
-// the specification binds by type; nothing is guessed from the text.
+// The types a parameter can be bound as. The caller always says which one;
+// nothing is guessed from the text.
 enum class ParamType { Null, Integer, BigInt, Float, Double, Decimal, String, Date, Time, Timestamp, Boolean };
 
 // One bound parameter value with its declared type.

@@ -4,6 +4,7 @@
 #include "TFormLimpeza.h"
 #include "data/HandOver.h"
 #include "data/Lookups.h"
+#include "data/ModuleConnection.h"
 #include "data/TLogon.h"
 #include "stays/ReservaHotel.h"
 #include "stays/StayScreens.h"
@@ -155,7 +156,7 @@ void RoomBoard::BuildRoomBoard()
     QString category;
 
     try {
-        ds::Query &q = data::TLogon::instance()->Pesquisa;
+        ds::Query &q = data::dataModule().Pesquisa;
         data::ListRoomsForBoard(q);
         const int nome = q.fieldIndex(QStringLiteral("NOME"));
         const int codigo = q.fieldIndex(QStringLiteral("CODIGO"));
@@ -282,7 +283,7 @@ void RoomBoard::ApplyTileState(QFrame *tile, const QString &code, int state)
 void RoomBoard::RefreshRoomStates()
 {
     try {
-        ds::Query &q = data::TLogon::instance()->Pesquisa;
+        ds::Query &q = data::dataModule().Pesquisa;
         data::ListRoomStates(q);
         const int codigo = q.fieldIndex(QStringLiteral("CODIGO"));
         const int bloqueado = q.fieldIndex(QStringLiteral("BLOQUEADO"));
@@ -352,7 +353,7 @@ void RoomBoard::RoomTileClick(QWidget *control)
     QString name;
     int state = stays::Livre;
     try {
-        ds::Query &q = data::TLogon::instance()->Pesquisa;
+        ds::Query &q = data::dataModule().Pesquisa;
         data::FindRoomByCode(q, code);
         name = q.field(QStringLiteral("NOME")).asString();
         state = q.field(QStringLiteral("BLOQUEADO")).asInteger();

@@ -1,6 +1,7 @@
 #include "TFormLimpeza.h"
 #include "ui/common/FormParts.h"
 
+#include "data/ModuleConnection.h"
 #include "data/TLogon.h"
 #include "stays/ReservaHotel.h"
 #include "ui/common/Appearance.h"
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -34,19 +34,10 @@ TFormLimpeza::TFormLimpeza(const QString &roomCode, const QString &roomName, QWi
     frame->setSpacing(0);
 
     auto *titleRow = new QHBoxLayout;
-    Panel3 = new QLabel(QStringLiteral("Limpeza efetuada"), Panel2);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3 = titleLabel(Panel2, QStringLiteral("Panel3"), QStringLiteral("Limpeza efetuada"), 11);
     Panel3->setAlignment(Qt::AlignCenter);
     Panel3->setMinimumHeight(32);
-    QFont titleFont = Panel3->font();
-    titleFont.setBold(true);
-    titleFont.setPointSize(11);
-    Panel3->setFont(titleFont);
-    SpeedButton3 = new QToolButton(Panel2);
-    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-    SpeedButton3->setText(QStringLiteral("X"));
-    SpeedButton3->setAccessibleName(QStringLiteral("Fechar"));
-    SpeedButton3->setAutoRaise(true);
+    SpeedButton3 = titleCloseButton(Panel2, QStringLiteral("SpeedButton3"));
     titleRow->addWidget(Panel3, 1);
     titleRow->addWidget(SpeedButton3);
     frame->addLayout(titleRow);
@@ -85,7 +76,7 @@ TFormLimpeza::TFormLimpeza(const QString &roomCode, const QString &roomName, QWi
 
     connect(BitBtn3, &QPushButton::clicked, this, &TFormLimpeza::BitBtn3Click);
     connect(SpeedButton4, &QPushButton::clicked, this, &TFormLimpeza::SpeedButton4Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TFormLimpeza::SpeedButton3Click);
+    connect(SpeedButton3, &QPushButton::clicked, this, &TFormLimpeza::SpeedButton3Click);
 }
 
 void TFormLimpeza::showEvent(QShowEvent *event)
@@ -100,7 +91,6 @@ void TFormLimpeza::FormShow()
     setBackgroundColour(Panel2, a.CorBorda);
     Panel3->setAutoFillBackground(true);
     setBackgroundColour(Panel3, a.CorTitulo);
-    Panel3->setStyleSheet(QStringLiteral("color: white;"));
     setBackgroundColour(Panel4, a.CorFundo);
     ArredondarForm(this, 20, true, 1, 0);
     if (parentWidget())
@@ -110,7 +100,7 @@ void TFormLimpeza::FormShow()
 void TFormLimpeza::BitBtn3Click()
 {
     try {
-        stays::FreeRoom(data::TLogon::instance()->Atualiza, Label11->text());
+        stays::FreeRoom(data::dataModule().Atualiza, Label11->text());
     } catch (const db::DbError &e) {
         critical(this, QStringLiteral("Não foi possível liberar o quarto.\n\n") + e.message());
         return;

@@ -5,7 +5,6 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-class QToolButton;
 
 namespace ui {
 
@@ -32,7 +31,7 @@ private:
     QLabel *Label4;
     QPushButton *BitBtn3;
     QPushButton *SpeedButton4;
-    QToolButton *SpeedButton3;
+    QPushButton *SpeedButton3;
 };
 
 } // namespace ui

@@ -6,8 +6,10 @@
 #include "access/TFormAcessos.h"
 #include "access/TFormManSen.h"
 #include "access/TFormProtecao.h"
+#include "data/Empresa.h"
 #include "data/HandOver.h"
 #include "data/Historico.h"
+#include "data/ModuleConnection.h"
 #include "data/TLogon.h"
 #include "finance/TFormCaixa.h"
 #include "finance/TFormFormaPaga.h"
@@ -235,26 +237,15 @@ bool TFormPrincipal::FormCreate()
 
 void TFormPrincipal::EnsureCompanyColumns()
 {
-    auto *dm = data::TLogon::instance();
     const QString table = QStringLiteral("EMPRESA");
-    for (const QString &column : {QStringLiteral("CORBORDA"), QStringLiteral("CORFUNDO"), QStringLiteral("CORTITULO"),
-                                  QStringLiteral("CORMENU")}) {
-        try {
-            dm->Atualiza.clearSql();
-            dm->Atualiza.addSql(QStringLiteral("select * from rdb$relation_fields  where RDB$RELATION_FIELDS.rdb$relation_name = ")
-                                + quotedSql(table) + QStringLiteral(" AND  RDB$RELATION_FIELDS.RDB$FIELD_NAME = ")
-                                + quotedSql(column));
-            dm->Atualiza.open();
-            if (dm->Atualiza.isEmpty()) {
-                dm->Atualiza2.clearSql();
-                dm->Atualiza2.addSql(QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD ") + column
-                                     + QStringLiteral(" VARCHAR(12)"));
-                dm->Atualiza2.execSql();
-            }
-        } catch (const db::DbError &) {
-            // No database yet: the login reports it in its own words.
-            return;
-        }
+    try {
+        data::TLogon &dm = data::dataModule();
+        for (const QString &column : {QStringLiteral("CORBORDA"), QStringLiteral("CORFUNDO"),
+                                      QStringLiteral("CORTITULO"), QStringLiteral("CORMENU")})
+            if (!data::CompanyColumnExists(dm.Atualiza, table, column))
+                data::AddCompanyColumn(dm.Atualiza2, table, column, QStringLiteral("VARCHAR(12)"));
+    } catch (const db::DbError &) {
+        // No database yet: the login reports it in its own words.
     }
 }
 
@@ -284,19 +275,17 @@ void TFormPrincipal::LoadAppearance()
 {
     Appearance values = Appearance::defaults();
     try {
-        auto *dm = data::TLogon::instance();
-        dm->Atualiza.clearSql();
-        dm->Atualiza.addSql(QStringLiteral("select first 1 * from empresa"));
-        dm->Atualiza.open();
-        const QString borda = dm->Atualiza.field(QStringLiteral("CorBorda")).asString().trimmed();
+        ds::Query &q = data::dataModule().Atualiza;
+        data::OpenFirstCompanyRow(q);
+        const QString borda = q.field(QStringLiteral("CorBorda")).asString().trimmed();
         if (!borda.isEmpty()) {
             bool ok1 = false, ok2 = false, ok3 = false;
             const int b = borda.toInt(&ok1);
-            const int f = dm->Atualiza.field(QStringLiteral("CorFundo")).asString().trimmed().toInt(&ok2);
-            const int t = dm->Atualiza.field(QStringLiteral("CorTitulo")).asString().trimmed().toInt(&ok3);
+            const int f = q.field(QStringLiteral("CorFundo")).asString().trimmed().toInt(&ok2);
+            const int t = q.field(QStringLiteral("CorTitulo")).asString().trimmed().toInt(&ok3);
             // A value that is not a whole number leaves the defaults in place.
             if (ok1 && ok2 && ok3)
-                values = {b, f, t, dm->Atualiza.field(QStringLiteral("CorMenu")).asString()};
+                values = {b, f, t, q.field(QStringLiteral("CorMenu")).asString()};
         }
     } catch (const db::DbError &) {
     }
@@ -368,9 +357,9 @@ void TFormPrincipal::ShowCashState()
 {
     int cash = 0;
     try {
-        auto *dm = data::TLogon::instance();
-        dm->VerEmpresa();
-        cash = dm->Empresa.field(QStringLiteral("CAIXA")).asInteger();
+        data::TLogon &dm = data::dataModule();
+        dm.VerEmpresa();
+        cash = dm.Empresa.field(QStringLiteral("CAIXA")).asInteger();
     } catch (const db::DbError &) {
         // Unknown counts as closed: the board refuses its actions.
     }
@@ -446,9 +435,13 @@ void TFormPrincipal::dxBarLargeButton26Click()
         MostrarMensagem(QStringLiteral("ATENÇÃO"), QStringLiteral("     Usuario não autorizado      "), QStringLiteral("1"));
         return;
     }
-    TFormSetupRede form(data::TLogon::instance()->home(), this);
-    if (form.exec() == QDialog::Accepted)
-        close();
+    try {
+        TFormSetupRede form(data::dataModule().home(), this);
+        if (form.exec() == QDialog::Accepted)
+            close();
+    } catch (const db::DbError &e) {
+        critical(this, e.message());
+    }
 }
 
 void TFormPrincipal::BuildRoomBoard() { m_board->BuildRoomBoard(); }
